@@ -1,0 +1,7 @@
+#include "common/loggedinoperator.h"
+
+LoggedInOperator &loggedInOperator()
+{
+    static LoggedInOperator op;
+    return op;
+}

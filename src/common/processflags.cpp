@@ -1,0 +1,7 @@
+#include "common/processflags.h"
+
+ProcessFlags &processFlags()
+{
+    static ProcessFlags flags;
+    return flags;
+}

@@ -1,0 +1,28 @@
+#include "db/numbertext.h"
+
+#include <cmath>
+
+QString formatNumber(double value)
+{
+    if (value == 0 || !std::isfinite(value))
+        return value == 0 ? QStringLiteral("0") : QString::number(value);
+    // 15 significant digits drop the binary noise of sums such as 0.1 + 0.2.
+    QString text = QString::number(value, 'g', 15);
+    if (text == QLatin1String("-0"))
+        return QStringLiteral("0");
+    return text;
+}
+
+QString format00(double value)
+{
+    // Round the cents of the decimal value the person typed, not of its binary neighbour:
+    // 1350.505 is held as 1350.50499..., and must still print as 1350.51.
+    const double cents = QString::number(value * 100.0, 'g', 15).toDouble();
+    const double rounded = std::round(cents) / 100.0;
+    QString text = QString::number(std::fabs(rounded), 'f', 2);
+    if (text.indexOf('.') < 2)
+        text.prepend('0');
+    if (rounded < 0)
+        text.prepend('-');
+    return text;
+}

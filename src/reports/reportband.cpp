@@ -1,0 +1,7 @@
+#include "reports/reportband.h"
+
+ReportBand &ReportBand::add(const ReportElement &element)
+{
+    elements.append(element);
+    return *this;
+}
