@@ -1,0 +1,35 @@
+#include "app/functionwindows.h"
+
+#include <QHash>
+#include <QWidget>
+
+#include <functional>
+
+namespace {
+using Factory = std::function<QWidget *(QWidget *)>;
+
+template <class W>
+Factory make()
+{
+    return [](QWidget *parent) -> QWidget * { return new W(parent); };
+}
+
+// One line per function window: the menu entry (or navigation key) and its class.
+const QHash<QString, Factory> &factories()
+{
+    static const QHash<QString, Factory> table = {
+    };
+    return table;
+}
+} // namespace
+
+QWidget *createFunctionWindow(const QString &entryName, QWidget *parent)
+{
+    const auto it = factories().find(entryName);
+    return it == factories().end() ? nullptr : (*it)(parent);
+}
+
+bool hasFunctionWindow(const QString &entryName)
+{
+    return factories().contains(entryName);
+}
