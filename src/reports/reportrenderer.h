@@ -4,6 +4,7 @@
 #include "reports/placeditem.h"
 #include "reports/reportrows.h"
 
+#include <QFont>
 #include <QHash>
 #include <QList>
 
@@ -35,6 +36,7 @@ private:
     QHash<QString, double> columnSums() const;
     void paintItem(QPainter &painter, const PlacedItem &item, double devicePerUnit) const;
 
-    const BandReport &m_report;
-    const ReportRows &m_rows;
+    // Copies, so a renderer made from temporaries stays valid; rows share their holder.
+    BandReport m_report;
+    ReportRows m_rows;
 };

@@ -59,7 +59,7 @@ BandReport ticketReport()
                    .add(E::field(143, 5, QStringLiteral("ssje"), E::Format::Fixed00).inBox(40, Qt::AlignRight))
                    .add(E::vline(1, 0, 24));
     r.summary = ReportBand(243).add(E::label(8, 6, QStringLiteral("应收金额:"))).add(E::field(69, 6, QStringLiteral("ysje")));
-    r.values = {{QStringLiteral("gsmc"), QStringLiteral("禾川物业")},
+    r.values = {{QStringLiteral("gsmc"), QStringLiteral("东城物业")},
                 {QStringLiteral("fjbh"), QStringLiteral("101")},
                 {QStringLiteral("ysje"), QStringLiteral("3500")}};
     return r;
