@@ -1,5 +1,6 @@
 #include "db/numbertext.h"
 
+#include <algorithm>
 #include <cmath>
 
 QString formatNumber(double value)
@@ -8,9 +9,25 @@ QString formatNumber(double value)
         return value == 0 ? QStringLiteral("0") : QString::number(value);
     // 15 significant digits drop the binary noise of sums such as 0.1 + 0.2.
     QString text = QString::number(value, 'g', 15);
+    if (text.contains('e')) {
+        // Very large or very small values in plain decimals, never in exponent form.
+        const int digitsBeforePoint = std::max(1, int(std::floor(std::log10(std::fabs(value)))) + 1);
+        text = QString::number(value, 'f', std::clamp(15 - digitsBeforePoint, 0, 15));
+        if (text.contains('.')) {
+            while (text.endsWith('0'))
+                text.chop(1);
+            if (text.endsWith('.'))
+                text.chop(1);
+        }
+    }
     if (text == QLatin1String("-0"))
         return QStringLiteral("0");
     return text;
+}
+
+double cleanAmount(double value)
+{
+    return formatNumber(value).toDouble();
 }
 
 QString format00(double value)

@@ -163,6 +163,16 @@ TEST_F(StatementTest, OpeningFailsForMissingWronglyKeyedOrDamagedFiles)
     EXPECT_EQ(QFile(junk.fileName()).size(), 8192);
 }
 
+TEST_F(StatementTest, SumsMatchTheirLinesLikeTheBuiltInSum)
+{
+    exec("create table t(v real, w integer)");
+    exec("with recursive n(i) as (select 1 union all select i+1 from n where i<60) "
+         "insert into t(v,w) select 0.1, 2 from n");
+    EXPECT_EQ(rows("select sum(v), sum(w), typeof(sum(w)), sum(null) from t"),
+              (QList<QStringList>{{"6", "120", "integer", ""}}));
+    EXPECT_EQ(value("select sum(v) from t where v>1"), "") << "a sum over no rows is null";
+}
+
 TEST(NumberText, ShortestFormAndTwoDecimals)
 {
     const struct {
@@ -172,9 +182,12 @@ TEST(NumberText, ShortestFormAndTwoDecimals)
         {1500, "1500", "1500.00"}, {1500.5, "1500.5", "1500.50"}, {0.1 + 0.2, "0.3", "00.30"},
         {5, "5", "05.00"},         {-300, "-300", "-300.00"},     {1350.505, "1350.505", "1350.51"},
         {0, "0", "00.00"},         {-0.0, "0", "00.00"},          {123456789.12, "123456789.12", "123456789.12"},
+        {0.00001, "0.00001", "00.00"}, {1e15, "1000000000000000", "1000000000000000.00"},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(formatNumber(c.v), c.shortest) << c.v;
         EXPECT_EQ(format00(c.v), c.twoDecimals) << c.v;
     }
+    EXPECT_EQ(cleanAmount(150 * 0.6), 90.0);
+    EXPECT_EQ(cleanAmount(0.1 + 0.2), 0.3);
 }
