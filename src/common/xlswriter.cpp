@@ -261,7 +261,7 @@ StringTable stringTable(const std::vector<QString> &strings,
     return t;
 }
 
-QByteArray globals(const StringTable &table, uint32_t *sheetNameOffset)
+QByteArray globals(const StringTable &table, uint32_t *sheetPosAt)
 {
     QByteArray out;
     putRecord(out, RecBof, bof(0x0005));
@@ -269,7 +269,7 @@ QByteArray globals(const StringTable &table, uint32_t *sheetNameOffset)
     putU16(codepage, 1200); // UTF-16
     putRecord(out, RecCodepage, codepage);
     putRecord(out, RecWindow1, window1());
-    // Readers expect four fonts before any other (index 4 is never used).
+    // Readers skip font index 4, so the usual first four fonts are written, all alike.
     for (int i = 0; i < 4; ++i)
         putRecord(out, RecFont, font());
     for (int i = 0; i < StyleXfCount; ++i)
@@ -282,7 +282,7 @@ QByteArray globals(const StringTable &table, uint32_t *sheetNameOffset)
     putU8(sheet, 0); // visible
     putU8(sheet, 0); // worksheet
     putShortString(sheet, QStringLiteral("Sheet1"));
-    *sheetNameOffset = uint32_t(out.size() + 4);
+    *sheetPosAt = uint32_t(out.size() + 4);
     putRecord(out, RecBoundSheet, sheet);
 
     const QByteArray ext = putSharedStrings(out, table.shared, table.references);
