@@ -46,6 +46,7 @@ void DateBox::pick()
     m_edit->setText(dateText(d));
     if (m_next)
         m_next->setFocus();
+    emit datePicked();
 }
 
 bool DateBox::eventFilter(QObject *watched, QEvent *event)

@@ -21,6 +21,10 @@ public:
     // Where the focus goes after a date was picked (from a start date to its end date).
     void setNextFocus(QWidget *next) { m_next = next; }
 
+signals:
+    // A date was picked with ">>>" and written into the box (after the focus moved on).
+    void datePicked();
+
 public slots:
     // Opens the picker; on OK writes the date and moves the focus on.
     void pick();

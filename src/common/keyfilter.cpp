@@ -8,6 +8,12 @@ bool KeyFilter::accepts(Kind kind, QChar c)
 {
     if (c.isDigit() && c.unicode() < 128)
         return true;
+    if (c == QChar(8))
+        return true;
+    if (kind == Kind::Digits)
+        return false;
+    if (kind == Kind::Amount)
+        return c == '.';
     if (c == '-' || c == '.' || c == QChar(8))
         return true;
     return kind == Kind::Password && c == QChar(27);
@@ -46,4 +52,14 @@ void installNumberFilter(QWidget *box)
 void installPasswordFilter(QWidget *box)
 {
     install(box, KeyFilter::Kind::Password);
+}
+
+void installAmountFilter(QWidget *box)
+{
+    install(box, KeyFilter::Kind::Amount);
+}
+
+void installDigitFilter(QWidget *box)
+{
+    install(box, KeyFilter::Kind::Digits);
 }

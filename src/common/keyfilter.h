@@ -9,7 +9,8 @@ class KeyFilter : public QObject
 {
     Q_OBJECT
 public:
-    enum class Kind { Number, Password };
+    // Amount: digits, "." and Backspace (no sign); Digits: digits and Backspace only.
+    enum class Kind { Number, Password, Amount, Digits };
     KeyFilter(Kind kind, QObject *parent) : QObject(parent), m_kind(kind) {}
 
     // Whether the typed character goes into the box: digits, "-", "." and Backspace;
@@ -26,3 +27,7 @@ private:
 // Installs the filter on a line edit, or on the line edit of an editable combo box.
 void installNumberFilter(QWidget *box);
 void installPasswordFilter(QWidget *box);
+// Amounts that cannot be negative (rent due, discount, received).
+void installAmountFilter(QWidget *box);
+// Whole counts (occupants).
+void installDigitFilter(QWidget *box);

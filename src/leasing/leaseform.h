@@ -55,7 +55,7 @@ public slots:
     void ComboBox1Change();
     // Leaving the start or the end date box.
     void Edit6Exit();
-    void Edit7Exit();
+    virtual void Edit7Exit();
     // "计算租金" ("计算租金金额" on check-out).
     void computeRent();
     // "保存": the checks, then every write of the window in one transaction.
@@ -75,13 +75,21 @@ protected:
     virtual void afterSave(const LeaseValues &values) = 0;
     // The lease days box received a text (renting out prices the rent then).
     virtual void leaseDaysChanged() {}
-    // The rent due or the discount changed.
-    virtual void amountsChanged();
+    // The rent due or the discount changed: the amount received follows.
+    virtual void rentDueChanged();
+    virtual void discountChanged();
     // Lease days after a date was picked with ">>>" (check-out counts end − start).
     virtual void datePicked();
+    // Converts the window's own boxes before anything is written (a bad text throws).
+    virtual void convertOwnValues() {}
     // Whether a count change prices the rent (not on check-out).
     virtual bool countChangePricesRent() const { return true; }
 
+    // End date and lease days from the start date and the count; false after "数据格式不对！".
+    bool followCount();
+    // Lease days = end − start + 1 when both dates are there.
+    void followDates();
+    void followReceived();
     // Shared steps of the windows' FormShow.
     void resetCountToOneMonth();
     void makeSerialNumber();
@@ -90,7 +98,7 @@ protected:
     void carryOverMeterReadings();
     // The settlement hand-off: "没有收费记录要结算！", or the charging window for the room and then
     // the room, tenant and manual number boxes cleared.
-    void settlementHandOff();
+    void settlementHandOff(int fkiid);
     // Writes the pending line of a lease window (rent, or on check-out also the deposit refund).
     struct ChargeLine {
         QString feeName; // Sflx and Fymc
@@ -113,7 +121,10 @@ protected:
     // The form's rows for the windows' own boxes below the shared ones.
     QGridLayout *grid() const { return m_grid; }
     int nextRow() const;
-    QLabel *addLabel(const QString &caption, QWidget *buddy, int row, int column);
+    // A caption with its box at (row, column + 1); `placed` is what the grid holds when the box
+    // sits inside another widget (a date box), span the columns it takes.
+    QLabel *addLabel(const QString &caption, QWidget *buddy, int row, int column, QWidget *placed = nullptr,
+                     int span = 1);
 
     LeaseWindow m_window;
     QLineEdit *Edit1, *Edit2, *Edit15, *Edit18, *editsgdh, *Edit3, *editfkiid, *Edit16;
@@ -130,7 +141,8 @@ private:
     void buildForm();
     void buildButtons();
     void modeClicked(LeaseUnit unit);
-    void recomputeLeaseDays();
+    void writeBack(const LeaseFormTexts &f);
+    void setIfDifferent(QLineEdit *box, const QString &text);
     QGridLayout *m_grid = nullptr;
     bool m_shown = false;
 };

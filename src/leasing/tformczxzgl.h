@@ -19,7 +19,7 @@ public:
     void showBookingDeposit(double yj);
 
     // processFlags().roomLet tells the caller whether a lease was saved: the caller clears it
-    // before exec(); a committed save sets it, "返回" clears it.
+    // before exec(); a committed save sets it; "返回" clears it unless a lease was saved.
 
 public slots:
     // "选择": the tenant picker over the tenants not in residence.
@@ -40,4 +40,5 @@ private:
     QPushButton *m_pick;
     QLineEdit *Edit17;
     QLabel *Label17;
+    bool m_saved = false; // a lease was committed since the window opened
 };
