@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -52,6 +53,13 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
     b->setAutoDefault(false);
     b->setDefault(false);
     return b;
+}
+
+void keepRoomWhenHidden(QWidget *w)
+{
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
 }
 
 LeaseUnit unitOf(const QRadioButton *month)
@@ -137,6 +145,9 @@ void LeaseForm::buildForm()
     waterLabel = addLabel(QStringLiteral("开租时水表度数"), Edit9, 7, 2);
     addLabel(QStringLiteral("单据备注"), Edit10, 8, 0, nullptr, 3);
 
+    // The ">>>" buttons come and go with the focus; the form keeps their room so it does not jump.
+    for (DateBox *date : {Edit6, Edit7})
+        keepRoomWhenHidden(date->pickerButton());
     Edit6->setNextFocus(ComboBox1);
     Edit7->setNextFocus(editysje);
     Edit6->lineEdit()->installEventFilter(this);

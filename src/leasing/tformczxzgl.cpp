@@ -36,6 +36,9 @@ void TFormczxzgl::buildExtras()
     m_pick->setObjectName("pickButton");
     m_pick->setAutoDefault(false);
     m_pick->setVisible(false);
+    QSizePolicy keep = m_pick->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_pick->setSizePolicy(keep);
     auto *tenant = new QWidget(this);
     auto *row = new QHBoxLayout(tenant);
     row->setContentsMargins(0, 0, 0, 0);

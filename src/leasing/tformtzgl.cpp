@@ -53,6 +53,8 @@ void TFormtzgl::FormShow()
     showDepositToRefund();
     for (QLineEdit *box : {editsgdh, editzkje, Edit10, editssje})
         box->clear();
+    // The operator starts with the rent still due.
+    editysje->setFocus();
 }
 
 // The settled deposits of this room and this tenant, earlier refunds included.
