@@ -45,7 +45,11 @@ TBrDateForm::TBrDateForm(QWidget *parent) : QDialog(parent)
     m_calendar->setObjectName("calendar");
     m_calendar->setGridVisible(true);
     m_calendar->setSelectedDate(today());
+    // Keys reach the calendar's inner day view (its focus proxy) and its year editor, not the
+    // calendar widget itself.
     m_calendar->installEventFilter(this);
+    for (QWidget *part : m_calendar->findChildren<QWidget *>())
+        part->installEventFilter(this);
     connect(m_calendar, &QCalendarWidget::selectionChanged, this, &TBrDateForm::showDate);
     connect(m_calendar, &QCalendarWidget::currentPageChanged, this, &TBrDateForm::showDate);
     connect(m_calendar, &QCalendarWidget::activated, this, &QDialog::accept);
@@ -64,6 +68,7 @@ TBrDateForm::TBrDateForm(QWidget *parent) : QDialog(parent)
     buttons->addWidget(m_close);
 
     auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // a fixed dialog frame
     layout->addLayout(steps);
     layout->addWidget(m_calendar);
     layout->addLayout(buttons);

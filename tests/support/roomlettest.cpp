@@ -1,6 +1,7 @@
 #include "support/roomlettest.h"
 
 #include "common/clock.h"
+#include "common/gridexport.h"
 #include "common/loggedinoperator.h"
 #include "common/processflags.h"
 #include "common/programfolder.h"
@@ -37,6 +38,7 @@ void RoomletTest::SetUp()
     setProgramFolder(m_dir.path());
     setClock(pinnedNow());
     setPrompter(&prompts);
+    setOpenExportedFiles(false);
     makeFreshDatabase(Tdbhouse::databasePath(folder()));
     db = std::make_unique<Tdbhouse>();
     db->openDatabase(folder());
