@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -198,6 +197,7 @@ QWidget *TFormfjsf::buildEntryGroup()
     connect(itemBox, &QComboBox::currentTextChanged, this, &TFormfjsf::itemChanged);
     auto *itemRow = new QGridLayout;
     addRow(itemRow, 0, 0, QStringLiteral("项目名称"), itemBox);
+    itemRow->setColumnStretch(1, 1);
 
     ordinaryPanel = new QWidget(group);
     ordinaryPanel->setObjectName(QStringLiteral("ordinaryPanel"));
@@ -392,9 +392,8 @@ QWidget *TFormfjsf::buildSettledMeterPage()
     auto *page = new QWidget;
     settledYearBox = lineEdit(page, QStringLiteral("settledYearBox"));
     settledMonthBox = lineEdit(page, QStringLiteral("settledMonthBox"));
-    // Digits and backspace only.
     for (QLineEdit *box : {settledYearBox, settledMonthBox})
-        box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+        installDigitFilter(box);
     settledPower = new QRadioButton(Power, page);
     settledPower->setObjectName(QStringLiteral("settledPowerRadio"));
     settledWater = new QRadioButton(Water, page);

@@ -3,6 +3,7 @@
 // everything pending, and the receipt printed only after the data is written.
 #include "chargetest.h"
 
+#include "common/conversionerror.h"
 #include "common/processflags.h"
 #include "db/dberror.h"
 #include "db/tdbhouse.h"
@@ -209,6 +210,10 @@ TEST_F(SettlementTest, PrintButtonPreviewsWithoutWritingAndNeedsTheAmounts)
     d.okClick();
     EXPECT_EQ(prompts.lastNotice(), "实收金额不能为空！");
     EXPECT_EQ(count("zf_fjsfhzb"), 0);
+    // A text that is no number stops "确定" before anything is written.
+    ui::setText(d.receivedBox(), "35-00");
+    EXPECT_THROW(d.okClick(), ConversionError);
+    EXPECT_EQ(count("zf_fjsfhzb") + count("zf_fjsfmxb"), 0);
     d.discountBox()->clear();
     d.receivedBox()->setText("3500");
     prompts.answer(false);
