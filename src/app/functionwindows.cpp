@@ -1,4 +1,5 @@
 #include "app/functionwindows.h"
+#include "app/tformzxbz.h"
 
 #include <QHash>
 #include <QWidget>
@@ -18,6 +19,7 @@ Factory make()
 const QHash<QString, Factory> &factories()
 {
     static const QHash<QString, Factory> table = {
+        {"N4", make<TFormzxbz>()},
     };
     return table;
 }
