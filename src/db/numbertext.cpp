@@ -3,6 +3,19 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+QString withoutTrailingZeros(QString text)
+{
+    if (text.contains('.')) {
+        while (text.endsWith('0'))
+            text.chop(1);
+        if (text.endsWith('.'))
+            text.chop(1);
+    }
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+} // namespace
+
 QString formatNumber(double value)
 {
     if (value == 0 || !std::isfinite(value))
@@ -13,16 +26,12 @@ QString formatNumber(double value)
         // Very large or very small values in plain decimals, never in exponent form.
         const int digitsBeforePoint = std::max(1, int(std::floor(std::log10(std::fabs(value)))) + 1);
         text = QString::number(value, 'f', std::clamp(15 - digitsBeforePoint, 0, 15));
-        if (text.contains('.')) {
-            while (text.endsWith('0'))
-                text.chop(1);
-            if (text.endsWith('.'))
-                text.chop(1);
-        }
     }
-    if (text == QLatin1String("-0"))
-        return QStringLiteral("0");
-    return text;
+    text = withoutTrailingZeros(text);
+    // A difference of close values (100.1 - 100.3) keeps noise in its 15 digits; no amount,
+    // reading or area has more than ten decimals, so the shorter form rounded there wins.
+    const QString tenDecimals = withoutTrailingZeros(QString::number(value, 'f', 10));
+    return tenDecimals.size() < text.size() ? tenDecimals : text;
 }
 
 double cleanAmount(double value)
