@@ -8,7 +8,7 @@ packages=(
   libsqlcipher-dev sqlcipher
   libgtest-dev googletest
   fonts-wqy-zenhei
-  catdoc poppler-utils xvfb x11-apps imagemagick xdg-utils
+  catdoc python3-xlrd poppler-utils xvfb x11-apps imagemagick xdg-utils
   golang-github-mozillazg-go-pinyin-dev
 )
 missing=()
