@@ -1,4 +1,6 @@
 #include "app/functionwindows.h"
+#include "leasing/tformsfmcsz.h"
+#include "tenants/tformfkcx.h"
 #include "app/tformzxbz.h"
 
 #include <QHash>
@@ -20,6 +22,8 @@ const QHash<QString, Factory> &factories()
 {
     static const QHash<QString, Factory> table = {
         {"N4", make<TFormzxbz>()},
+        {"s_fkxxdj", make<TFormfkcx>()},
+        {"s_sfmcsz", make<TFormsfmcsz>()},
     };
     return table;
 }

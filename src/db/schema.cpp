@@ -39,6 +39,7 @@ create table zf_fkxxb (
 create index zf_fkxxb_fkxm on zf_fkxxb(fkxm);
 create index zf_fkxxb_pyzjh on zf_fkxxb(pyzjh);
 create index zf_fkxxb_sfrz on zf_fkxxb(sfrz);
+create index zf_fkxxb_sjhm on zf_fkxxb(sjhm); create index zf_fkxxb_dhhm on zf_fkxxb(dhhm);
 
 create table zf_ydb (
   iid integer primary key autoincrement,

@@ -1,0 +1,16 @@
+// The tenant photo: the path of the photo taken at the last card read, and showing a photo file
+// in a frame.
+#pragma once
+#include <QString>
+
+class QLabel;
+
+// One value for the whole run: a card read sets it, the next registration stores it in picpath
+// and then clears it.
+QString currentPhotoPath();
+void setCurrentPhotoPath(const QString &path);
+void clearCurrentPhotoPath();
+
+// Loads the picture of the file at path into frame, scaled to the frame; a path naming no file
+// empties the frame, and a file that cannot be read as a picture leaves the frame as it was.
+void showPhotoFile(QLabel *frame, const QString &path);
