@@ -1,4 +1,6 @@
 #include "app/functionwindows.h"
+#include "rooms/tformfjxx.h"
+#include "rooms/tformfjyd.h"
 #include "leasing/tformsfmcsz.h"
 #include "tenants/tformfkcx.h"
 #include "app/tformzxbz.h"
@@ -21,6 +23,8 @@ Factory make()
 const QHash<QString, Factory> &factories()
 {
     static const QHash<QString, Factory> table = {
+        {"s_fjxxgl", make<TFormfjxx>()},
+        {"s_fjyd", make<TFormfjyd>()},
         {"N4", make<TFormzxbz>()},
         {"s_fkxxdj", make<TFormfkcx>()},
         {"s_sfmcsz", make<TFormsfmcsz>()},

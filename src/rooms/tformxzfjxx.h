@@ -1,0 +1,28 @@
+// Add-room dialog: enter a new room, copy the newest room as a start, save room after room.
+#pragma once
+#include "rooms/roomdialog.h"
+
+#include <QHash>
+
+class TFormxzfjxx : public RoomDialog
+{
+    Q_OBJECT
+public:
+    explicit TFormxzfjxx(QWidget *parent = nullptr);
+
+public slots:
+    // Empties the boxes and fills the word lists (the dialog opens blank).
+    void FormShow();
+    void saveClick();
+    void copyLastClick();
+    void refillClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setEnterOrder(const QList<QWidget *> &order);
+    // Which box Enter moves to from the box (or a combo box's line edit) it is pressed in.
+    QHash<QObject *, QWidget *> m_nextOnEnter;
+};
