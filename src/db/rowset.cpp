@@ -27,13 +27,13 @@ void RowSet::appendReal(double v)
     m_cells.push_back(c);
 }
 
-void RowSet::appendText(const char16_t *text, int length)
+void RowSet::appendText(const char *utf8, int bytes)
 {
     Cell c;
     c.type = Field::Type::Text;
-    c.length = quint32(length);
+    c.length = quint32(bytes);
     c.v.offset = m_text.size();
-    m_text.insert(m_text.end(), text, text + length);
+    m_text.insert(m_text.end(), utf8, utf8 + bytes);
     m_cells.push_back(c);
 }
 
@@ -47,7 +47,7 @@ Field RowSet::field(int row, int column) const
     case Field::Type::Integer: return Field::integer(c.v.i);
     case Field::Type::Real: return Field::real(c.v.d);
     case Field::Type::Text:
-        return Field::text(QString(reinterpret_cast<const QChar *>(m_text.data() + c.v.offset), int(c.length)));
+        return Field::text(QString::fromUtf8(m_text.data() + c.v.offset, qsizetype(c.length)));
     }
     return Field();
 }

@@ -1,4 +1,4 @@
-// The rows of one open statement, kept compactly: typed cells, text in one arena.
+// The rows of one open statement, kept compactly: typed cells, text in one UTF-8 arena.
 #pragma once
 #include "db/field.h"
 
@@ -14,7 +14,8 @@ public:
     void appendNull() { m_cells.push_back(Cell{}); }
     void appendInteger(qint64 v);
     void appendReal(double v);
-    void appendText(const char16_t *text, int length);
+    // UTF-8 as the engine hands it over; turned into QString only when a field is read.
+    void appendText(const char *utf8, int bytes);
 
     int rowCount() const { return m_columns.isEmpty() ? 0 : int(m_cells.size() / m_columns.size()); }
     int columnCount() const { return int(m_columns.size()); }
@@ -39,5 +40,5 @@ private:
     QStringList m_columns;
     QHash<QString, int> m_index;
     std::vector<Cell> m_cells;
-    std::vector<char16_t> m_text;
+    std::vector<char> m_text;
 };

@@ -136,8 +136,8 @@ void Statement::runPrepared(bool collectRows)
             case SQLITE_FLOAT: rows.appendReal(sqlite3_column_double(g.stmt, c)); break;
             case SQLITE_NULL: rows.appendNull(); break;
             default: {
-                const auto *t = static_cast<const char16_t *>(sqlite3_column_text16(g.stmt, c));
-                rows.appendText(t, sqlite3_column_bytes16(g.stmt, c) / 2);
+                const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(g.stmt, c));
+                rows.appendText(t, sqlite3_column_bytes(g.stmt, c));
             }
             }
         }
