@@ -1,4 +1,5 @@
 #include "app/functionwindows.h"
+#include "rooms/tformftgl.h"
 #include "rooms/tformfjxx.h"
 #include "rooms/tformfjyd.h"
 #include "leasing/tformsfmcsz.h"
@@ -23,6 +24,7 @@ Factory make()
 const QHash<QString, Factory> &factories()
 {
     static const QHash<QString, Factory> table = {
+        {"s_czxzgl", make<TFormftgl>()},
         {"s_fjxxgl", make<TFormfjxx>()},
         {"s_fjyd", make<TFormfjyd>()},
         {"N4", make<TFormzxbz>()},
