@@ -37,10 +37,12 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
 namespace {
 void install(QWidget *box, KeyFilter::Kind kind)
 {
-    QWidget *target = box;
+    // An editable combo box holds the focus itself and hands typed keys to its line edit
+    // without passing that edit's event filters, so the filter watches both.
+    auto *filter = new KeyFilter(kind, box);
+    box->installEventFilter(filter);
     if (auto *c = qobject_cast<QComboBox *>(box); c && c->lineEdit())
-        target = c->lineEdit();
-    target->installEventFilter(new KeyFilter(kind, target));
+        c->lineEdit()->installEventFilter(filter);
 }
 } // namespace
 

@@ -32,11 +32,15 @@ void TFormxzfjxx::setEnterOrder(const QList<QWidget *> &order)
 {
     for (int i = 0; i < order.size(); ++i) {
         QWidget *box = order[i];
-        if (auto *c = qobject_cast<QComboBox *>(box); c && c->lineEdit())
-            box = c->lineEdit();
+        QWidget *next = i + 1 < order.size() ? order[i + 1] : nullptr; // Enter in the last box stays there
+        // An editable combo box holds the focus and hands keys to its line edit past that
+        // edit's filters: both are watched.
         box->installEventFilter(this);
-        // Enter in the last box stays there.
-        m_nextOnEnter.insert(box, i + 1 < order.size() ? order[i + 1] : nullptr);
+        m_nextOnEnter.insert(box, next);
+        if (auto *c = qobject_cast<QComboBox *>(box); c && c->lineEdit()) {
+            c->lineEdit()->installEventFilter(this);
+            m_nextOnEnter.insert(c->lineEdit(), next);
+        }
     }
 }
 

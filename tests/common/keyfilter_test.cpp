@@ -3,6 +3,7 @@
 #include "support/roomlettest.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -74,3 +75,14 @@ TEST_F(KeyFilterTest, EnterAndEscapeAreNotSwallowed)
 }
 
 } // namespace
+
+// An editable combo box holds the focus and hands keys to its line edit past that edit's own
+// filters, so keys typed at the box itself must be filtered too.
+TEST_F(KeyFilterTest, ComboBoxKeysAreFilteredWhereThePersonTypes)
+{
+    QComboBox box;
+    box.setEditable(true);
+    installNumberFilter(&box);
+    QTest::keyClicks(&box, "1a2.5x");
+    EXPECT_EQ(box.currentText(), "12.5");
+}

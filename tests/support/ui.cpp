@@ -35,11 +35,10 @@ void type(QWidget *box, const QString &text)
 {
     ASSERT_NE(box, nullptr);
     setText(box, QString());
-    QWidget *target = box;
-    if (auto *c = qobject_cast<QComboBox *>(box); c && c->lineEdit())
-        target = c->lineEdit();
-    target->setFocus();
-    QTest::keyClicks(target, text);
+    // Keys go where a person's keys go: to the focused box itself (an editable combo box
+    // passes them on to its line edit).
+    box->setFocus();
+    QTest::keyClicks(box, text);
 }
 
 void setText(QWidget *box, const QString &text)
