@@ -2,11 +2,6 @@
 #include "common/clock.h"
 
 namespace {
-QString readingColumn(Meter meter)
-{
-    return meter == Meter::Electricity ? QStringLiteral("bcdbsl") : QStringLiteral("bcsbsl");
-}
-
 // The room's settled lines of this meter, oldest first.
 bool hasSettledLines(const QString &fjbh, Meter meter, Statement &q)
 {
@@ -55,12 +50,17 @@ QString meterFeeType(Meter meter)
     return meter == Meter::Electricity ? QStringLiteral("电费") : QStringLiteral("水费");
 }
 
+QString meterReadingColumn(Meter meter)
+{
+    return meter == Meter::Electricity ? QStringLiteral("bcdbsl") : QStringLiteral("bcsbsl");
+}
+
 QString leaseStartReading(const QString &fjbh, Meter meter, Statement &q)
 {
     if (!hasSettledLines(fjbh, meter, q))
         return QStringLiteral("0");
     openLastSettledLine(fjbh, meter, today().year(), q);
-    return q.field(readingColumn(meter)).asString();
+    return q.field(meterReadingColumn(meter)).asString();
 }
 
 PreviousMeterReading previousMeterReading(const QString &fjbh, Meter meter, int year, Statement &q)
@@ -71,7 +71,7 @@ PreviousMeterReading previousMeterReading(const QString &fjbh, Meter meter, int 
         return previous;
     }
     openLastSettledLine(fjbh, meter, year, q);
-    previous.reading = q.field(readingColumn(meter)).asString();
+    previous.reading = q.field(meterReadingColumn(meter)).asString();
     previous.unitPrice = q.field(QStringLiteral("dj")).asString();
     return previous;
 }

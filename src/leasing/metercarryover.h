@@ -12,6 +12,9 @@ enum class Meter { Electricity, Water };
 // The fee type of the meter's charge lines: "电费" or "水费".
 QString meterFeeType(Meter meter);
 
+// The column of a charge line that holds the meter's current reading: bcdbsl or bcsbsl.
+QString meterReadingColumn(Meter meter);
+
 // The reading a new lease period starts from (renting out, renewal): the current reading of the
 // room's most recently settled line of this meter (highest iid) among the lines of this year and
 // earlier; "0" when the room has never settled this meter; empty when all its lines belong to

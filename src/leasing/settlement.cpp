@@ -21,15 +21,6 @@ struct PendingLine {
     int nf = 0, yf = 0, fkiid = 0;
 };
 
-void openPendingLines(Statement &q, const QString &fjbh)
-{
-    q.close();
-    q.clear();
-    q.add(QStringLiteral("select * from zf_fjsfmxlsb where fjbh= :fjbh  order by iid "));
-    q.param(QStringLiteral("fjbh")) = fjbh;
-    q.open();
-}
-
 QList<PendingLine> readPendingLines(const QString &fjbh)
 {
     auto &q = dbhouse().qcx;
@@ -173,6 +164,15 @@ void deletePendingLines(const QString &fjbh)
 }
 
 } // namespace
+
+void openPendingLines(Statement &q, const QString &fjbh)
+{
+    q.close();
+    q.clear();
+    q.add(QStringLiteral("select * from zf_fjsfmxlsb where fjbh= :fjbh  order by iid "));
+    q.param(QStringLiteral("fjbh")) = fjbh;
+    q.open();
+}
 
 Settlement::Settlement(const QString &fjbh) : m_fjbh(fjbh) {}
 

@@ -6,6 +6,11 @@
 
 #include <optional>
 
+class Statement;
+
+// Opens q on the room's pending charge lines in the order they were entered.
+void openPendingLines(Statement &q, const QString &fjbh);
+
 // What the settlement dialog starts from.
 struct SettlementStart {
     QString zdlsh;  // the number every pending line now carries: that of the line with the lowest iid

@@ -4,6 +4,7 @@
 #include "common/tglobal.h"
 #include "common/values.h"
 #include "db/tdbhouse.h"
+#include "leasing/settlement.h"
 #include "reports/tformdjdy.h"
 #include "reports/tformdjdyk.h"
 
@@ -44,11 +45,7 @@ void readPrintHeader(ReceiptContent &c)
 void readLines(const QString &fjbh, ReceiptContent &c)
 {
     auto &q = dbhouse().qcx;
-    q.close();
-    q.clear();
-    q.add(QStringLiteral("select * from zf_fjsfmxlsb where fjbh= :fjbh  order by iid "));
-    q.param(QStringLiteral("fjbh")) = fjbh;
-    q.open();
+    openPendingLines(q, fjbh);
     static const QStringList numbers = {QStringLiteral("dj"),     QStringLiteral("sl"),     QStringLiteral("ssje"),
                                         QStringLiteral("scsbsl"), QStringLiteral("bcsbsl"), QStringLiteral("scdbsl"),
                                         QStringLiteral("bcdbsl")};

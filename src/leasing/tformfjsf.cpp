@@ -817,10 +817,7 @@ bool TFormfjsf::saveOrdinaryLine(const QString &item, const QString &sflx, const
 
 void TFormfjsf::openPendingLines()
 {
-    auto &q = dbhouse().qsfmxlsb;
-    begin(q, QStringLiteral("select * from zf_fjsfmxlsb where fjbh= :fjbh  order by iid "));
-    q.param(QStringLiteral("fjbh")) = editfjbh->text();
-    q.open();
+    ::openPendingLines(dbhouse().qsfmxlsb, editfjbh->text());
 }
 
 void TFormfjsf::refreshPendingTotal()
@@ -920,34 +917,35 @@ void TFormfjsf::pendingMeterRadioClick()
 
 void TFormfjsf::openSettledLines(bool inDateRange)
 {
-    auto &q = dbhouse().qyjscx;
-    if (inDateRange) {
-        begin(q, QStringLiteral("select * from zf_fjsfmxb where sfrq>= :rq0 and sfrq<= :rq1 and fjbh= :fjbh and fkiid= :fkiid "));
-        q.param(QStringLiteral("rq0")) = ::toDate(fromDate->text());
-        q.param(QStringLiteral("rq1")) = ::toDate(toDate->text());
-    } else {
-        begin(q, QStringLiteral("select * from zf_fjsfmxb where fjbh= :fjbh and fkiid= :fkiid order by iid "));
-    }
-    q.param(QStringLiteral("fjbh")) = editfjbh->text();
-    q.param(QStringLiteral("fkiid")) = toInteger(editfkiid->text());
-    q.open();
+    openSettled(dbhouse().qyjscx, inDateRange,
+                QStringLiteral("select * from zf_fjsfmxb where sfrq>= :rq0 and sfrq<= :rq1 and fjbh= :fjbh and fkiid= :fkiid "),
+                QStringLiteral("select * from zf_fjsfmxb where fjbh= :fjbh and fkiid= :fkiid order by iid "));
 }
 
 // The total stays open on qzj, so it can be worked out again for the same lines.
 void TFormfjsf::openSettledTotal(bool inDateRange)
 {
     auto &q = dbhouse().qzj;
+    openSettled(q, inDateRange,
+                QStringLiteral("select sum(ssje) as expr1001 from zf_fjsfmxb where sfrq>= :rq0 and sfrq<= :rq1 and fjbh= :fjbh and fkiid= :fkiid "),
+                QStringLiteral("select sum(ssje) as expr1001  from zf_fjsfmxb where fjbh= :fjbh and fkiid= :fkiid "));
+    sb2Total->setText(formatNumber(q.field(QStringLiteral("expr1001")).asFloat()));
+}
+
+// The lines and the total read the same settled lines of this lease: those charged within the
+// dates typed, or all of them.
+void TFormfjsf::openSettled(Statement &q, bool inDateRange, const QString &inRangeSql, const QString &allSql)
+{
     if (inDateRange) {
-        begin(q, QStringLiteral("select sum(ssje) as expr1001 from zf_fjsfmxb where sfrq>= :rq0 and sfrq<= :rq1 and fjbh= :fjbh and fkiid= :fkiid "));
+        begin(q, inRangeSql);
         q.param(QStringLiteral("rq0")) = ::toDate(fromDate->text());
         q.param(QStringLiteral("rq1")) = ::toDate(toDate->text());
     } else {
-        begin(q, QStringLiteral("select sum(ssje) as expr1001  from zf_fjsfmxb where fjbh= :fjbh and fkiid= :fkiid "));
+        begin(q, allSql);
     }
     q.param(QStringLiteral("fjbh")) = editfjbh->text();
     q.param(QStringLiteral("fkiid")) = toInteger(editfkiid->text());
     q.open();
-    sb2Total->setText(formatNumber(q.field(QStringLiteral("expr1001")).asFloat()));
 }
 
 void TFormfjsf::settledQueryClick()

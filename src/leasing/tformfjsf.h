@@ -83,6 +83,7 @@ private:
     void openPendingMeterLines(int blanks);
     void openSettledLines(bool inDateRange);
     void openSettledTotal(bool inDateRange);
+    void openSettled(Statement &q, bool inDateRange, const QString &inRangeSql, const QString &allSql);
     void showOccupancy();
 
     QLineEdit *editfjbh, *editfjmc, *editfjlx, *editfkiid;

@@ -12,5 +12,5 @@ QString lastSettledReading(const QString &fjbh, Meter meter, Statement &q)
     if (q.isEmpty())
         return QString();
     q.last();
-    return q.field(meter == Meter::Electricity ? QStringLiteral("bcdbsl") : QStringLiteral("bcsbsl")).asString();
+    return q.field(meterReadingColumn(meter)).asString();
 }
