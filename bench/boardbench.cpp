@@ -3,8 +3,8 @@
 // the board's statement in the engine. It runs every 8 seconds on the user-interface thread.
 //
 //   bench_board [rooms]      (default 2000 rooms; QT_QPA_PLATFORM=offscreen unless set)
+#include "benchsupport.h"
 #include "common/programfolder.h"
-#include "db/schema.h"
 #include "db/tdbhouse.h"
 #include "rooms/tformftgl.h"
 
@@ -13,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -40,27 +39,17 @@ void copyPictures(const QString &sourceDir)
         QFile::copy(sourceDir + "/resources/pic/" + name, programFolder() + "pic/" + name);
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const int rooms = argc > 1 ? std::max(1, atoi(argv[1])) : 2000;
 
-    QTemporaryDir dir;
-    setProgramFolder(dir.path());
+    bench::FreshDatabase fresh;
+    Tdbhouse &db = fresh.db;
     copyPictures(QStringLiteral(ROOMLET_SOURCE_DIR));
-    schema::createDatabase(Tdbhouse::databasePath(programFolder()));
-    Tdbhouse db;
-    db.openDatabase(programFolder());
     insertRooms(db, rooms);
 
     auto *board = new TFormftgl;
@@ -89,9 +78,9 @@ int main(int argc, char **argv)
         painted.push_back(t.nsecsElapsed() / 1e6);
     }
     std::printf("rooms %d\n", rooms);
-    std::printf("statement alone      median %8.2f ms\n", median(raw));
-    std::printf("board rebuild        median %8.2f ms\n", median(rebuild));
-    std::printf("rebuild and paint    median %8.2f ms\n", median(painted));
+    std::printf("statement alone      median %8.2f ms\n", bench::median(raw));
+    std::printf("board rebuild        median %8.2f ms\n", bench::median(rebuild));
+    std::printf("rebuild and paint    median %8.2f ms\n", bench::median(painted));
     std::printf("thumbnails %d, selected %d\n", board->thumbnails()->count(), board->thumbnails()->currentRow());
     board->close();
     QApplication::processEvents();

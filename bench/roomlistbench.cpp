@@ -2,36 +2,19 @@
 // painted grid, against the raw cost of the list's statement in the engine.
 //
 //   bench_roomlist [rooms]      (default 5000 rooms; QT_QPA_PLATFORM=offscreen unless set)
-#include "common/programfolder.h"
+#include "benchsupport.h"
 #include "common/resultgrid.h"
-#include "db/schema.h"
 #include "db/tdbhouse.h"
 #include "rooms/tformfjxx.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-// Notices the first paint of a widget.
-class PaintWatch : public QObject
-{
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 void insertRooms(Tdbhouse &db, int rooms)
 {
@@ -46,26 +29,16 @@ void insertRooms(Tdbhouse &db, int rooms)
                           .arg(rooms));
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const int rooms = argc > 1 ? std::max(1, atoi(argv[1])) : 5000;
 
-    QTemporaryDir dir;
-    setProgramFolder(dir.path());
-    schema::createDatabase(Tdbhouse::databasePath(programFolder()));
-    Tdbhouse db;
-    db.openDatabase(programFolder());
+    bench::FreshDatabase fresh;
+    Tdbhouse &db = fresh.db;
     insertRooms(db, rooms);
 
     std::vector<double> raw, window;
@@ -77,7 +50,7 @@ int main(int argc, char **argv)
         q.open();
         raw.push_back(t.nsecsElapsed() / 1e6);
 
-        PaintWatch watch;
+        bench::PaintWatch watch;
         t.restart();
         auto *w = new TFormfjxx;
         w->resize(1280, 760);
@@ -92,9 +65,9 @@ int main(int argc, char **argv)
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     std::printf("rooms: %d\n", rooms);
-    std::printf("statement alone:         median %.1f ms (min %.1f)\n", median(raw),
+    std::printf("statement alone:         median %.1f ms (min %.1f)\n", bench::median(raw),
                 *std::min_element(raw.begin(), raw.end()));
-    std::printf("room list to first paint: median %.1f ms (min %.1f, first run %.1f)\n", median(window),
+    std::printf("room list to first paint: median %.1f ms (min %.1f, first run %.1f)\n", bench::median(window),
                 *std::min_element(window.begin(), window.end()), window.front());
     return 0;
 }

@@ -2,15 +2,13 @@
 // and removal of the pending lines, over a database that already holds a long charge history.
 //
 //   bench_settlement [lines] [settled history]   (default 30 pending lines, 200000 settled lines)
+#include "benchsupport.h"
 #include "common/loggedinoperator.h"
-#include "common/programfolder.h"
-#include "db/schema.h"
 #include "db/tdbhouse.h"
 #include "leasing/settlement.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -43,12 +41,6 @@ void insertPending(Tdbhouse &db, int lines)
                           .arg(lines));
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -57,11 +49,8 @@ int main(int argc, char **argv)
     const int lines = argc > 1 ? std::max(1, atoi(argv[1])) : 30;
     const int history = argc > 2 ? std::max(0, atoi(argv[2])) : 200000;
 
-    QTemporaryDir dir;
-    setProgramFolder(dir.path());
-    schema::createDatabase(Tdbhouse::databasePath(programFolder()));
-    Tdbhouse db;
-    db.openDatabase(programFolder());
+    bench::FreshDatabase fresh;
+    Tdbhouse &db = fresh.db;
     loggedInOperator() = LoggedInOperator{QStringLiteral("admin"), QStringLiteral("001"), true};
     insertHistory(db, history);
 
@@ -86,7 +75,7 @@ int main(int argc, char **argv)
     }
     std::printf("pending lines: %d, settled history: %d\n", lines, history);
     auto report = [](const char *what, const std::vector<double> &v) {
-        std::printf("%-44s median %6.1f ms (min %.1f, max %.1f)\n", what, median(v), *std::min_element(v.begin(), v.end()),
+        std::printf("%-44s median %6.1f ms (min %.1f, max %.1f)\n", what, bench::median(v), *std::min_element(v.begin(), v.end()),
                     *std::max_element(v.begin(), v.end()));
     };
     report("common number before the dialog:", starts);
