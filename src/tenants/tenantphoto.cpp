@@ -27,6 +27,17 @@ void clearCurrentPhotoPath()
     photoPath().clear();
 }
 
+QLabel *newPhotoFrame(QWidget *parent, const QString &objectName)
+{
+    auto *frame = new QLabel(parent);
+    frame->setObjectName(objectName);
+    frame->setFixedSize(102, 126);
+    frame->setFrameShape(QFrame::Box);
+    frame->setAlignment(Qt::AlignCenter);
+    frame->setAccessibleName(QStringLiteral("照片"));
+    return frame;
+}
+
 void showPhotoFile(QLabel *frame, const QString &path)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {

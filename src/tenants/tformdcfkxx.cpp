@@ -38,12 +38,7 @@ TFormdcfkxx::TFormdcfkxx(QWidget *parent) : QDialog(parent)
     addButton(QStringLiteral("确定"), "okButton", &TFormdcfkxx::okClick);
     addButton(QStringLiteral("返回"), "backButton", &TFormdcfkxx::backClick);
 
-    m_photo = new QLabel(this);
-    m_photo->setObjectName("photoFrame");
-    m_photo->setFixedSize(102, 126);
-    m_photo->setFrameShape(QFrame::Box);
-    m_photo->setAlignment(Qt::AlignCenter);
-    m_photo->setAccessibleName(QStringLiteral("照片"));
+    m_photo = newPhotoFrame(this, QStringLiteral("photoFrame"));
 
     m_grid = new ResultGrid(this);
     m_grid->setObjectName("grid");

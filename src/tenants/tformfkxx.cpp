@@ -18,12 +18,7 @@ TFormfkxx::TFormfkxx(QWidget *parent) : QDialog(parent)
 
     m_boxes = new TenantBoxes(TenantBoxes::Residence::Hidden, this);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName("Image1");
-    Image1->setFixedSize(102, 126);
-    Image1->setFrameShape(QFrame::Box);
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setAccessibleName(QStringLiteral("照片"));
+    Image1 = newPhotoFrame(this, QStringLiteral("Image1"));
 
     m_error = new QLabel(this);
     m_error->setObjectName("errorLabel");
