@@ -3,7 +3,9 @@
 #include "reports/reportrenderer.h"
 
 #include <QPrintDialog>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QPrinter>
 
 namespace {
@@ -32,6 +34,9 @@ void ReportPreview::preview(const BandReport &report, const ReportRows &rows, QW
     // The preview repaints on every zoom and on printing from its toolbar, each time on its own printer.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&renderer](QPrinter *target) { renderer.print(*target); });
+    // A sensible size even where no window manager maximises the dialog.
+    if (QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableGeometry().size() * 0.9);
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     dialog.exec();
 }
