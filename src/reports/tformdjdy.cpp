@@ -3,6 +3,9 @@
 namespace {
 using E = ReportElement;
 constexpr double TitlePixels = 19;
+// The price, quantity and amount columns of the narrow ticket are close together; a slightly
+// smaller figure keeps a four-digit price from running into its quantity ("1200" "3", not "12003").
+constexpr double DetailPixels = 11;
 } // namespace
 
 void TFormdjdy::addBands(BandReport &r) const
@@ -23,9 +26,9 @@ void TFormdjdy::addBands(BandReport &r) const
                        .add(E::label(147, 130, QStringLiteral("金额")));
     r.detail = ReportBand(24)
                    .add(E::field(8, 5, QStringLiteral("fymc")).inBox(81, Qt::AlignLeft, true))
-                   .add(E::field(92, 5, QStringLiteral("dj")))
-                   .add(E::field(120, 5, QStringLiteral("sl")))
-                   .add(E::field(143, 5, QStringLiteral("ssje"), E::Format::Fixed00));
+                   .add(E::field(92, 5, QStringLiteral("dj")).withPixelSize(DetailPixels))
+                   .add(E::field(120, 5, QStringLiteral("sl")).withPixelSize(DetailPixels))
+                   .add(E::field(143, 5, QStringLiteral("ssje"), E::Format::Fixed00).withPixelSize(DetailPixels));
     r.summary = ReportBand(243)
                     .add(E::label(8, 6, QStringLiteral("应收金额:")))
                     .add(E::field(69, 6, QStringLiteral("ysfje")))
