@@ -1,6 +1,7 @@
 #include "leasing/tformfjsf.h"
 #include "common/clock.h"
 #include "common/datebox.h"
+#include "common/enterchain.h"
 #include "common/keyfilter.h"
 #include "common/loggedinoperator.h"
 #include "common/processflags.h"
@@ -220,7 +221,7 @@ QWidget *TFormfjsf::buildEntryGroup()
         installNumberFilter(number);
     connect(priceBox, &QLineEdit::textChanged, this, &TFormfjsf::recomputeAmount);
     connect(quantityBox, &QLineEdit::textChanged, this, &TFormfjsf::recomputeAmount);
-    chainOnEnter({sgdhBox, priceBox, quantityBox, amountBox, yearBox, monthBox});
+    new EnterChain({sgdhBox, priceBox, quantityBox, amountBox, yearBox, monthBox}, this);
 
     meterPanel = new QWidget(group);
     meterPanel->setObjectName(QStringLiteral("meterPanel"));
@@ -251,8 +252,9 @@ QWidget *TFormfjsf::buildEntryGroup()
     connect(currentBox, &QLineEdit::textChanged, this, &TFormfjsf::recomputeUsage);
     connect(usageBox, &QLineEdit::textChanged, this, &TFormfjsf::recomputeMeterAmount);
     connect(meterPriceBox, &QLineEdit::textChanged, this, &TFormfjsf::recomputeMeterAmount);
-    chainOnEnter({meterSgdhBox, previousBox, currentBox, usageBox, meterPriceBox, meterAmountBox, meterYearBox,
-                  meterMonthBox});
+    new EnterChain({meterSgdhBox, previousBox, currentBox, usageBox, meterPriceBox, meterAmountBox, meterYearBox,
+                    meterMonthBox},
+                   this);
     meterPanel->hide();
 
     auto *back = button(group, QStringLiteral("返回"), QStringLiteral("backButton"));
@@ -462,27 +464,6 @@ QWidget *TFormfjsf::buildOccupancyPage()
     grid->setRowStretch(8, 1);
     grid->setColumnStretch(4, 1);
     return page;
-}
-
-void TFormfjsf::chainOnEnter(const QList<QWidget *> &order)
-{
-    for (int i = 0; i < order.size(); ++i) {
-        order[i]->installEventFilter(this);
-        m_nextOnEnter.insert(order[i], i + 1 < order.size() ? order[i + 1] : nullptr);
-    }
-}
-
-bool TFormfjsf::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && m_nextOnEnter.contains(watched)) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (QWidget *next = m_nextOnEnter.value(watched))
-                next->setFocus();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TFormfjsf::closeStatements()

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QHash>
 #include <QString>
 
 class DateBox;
@@ -55,7 +54,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *buildEntryGroup();
@@ -64,7 +62,6 @@ private:
     QWidget *buildSettledPage();
     QWidget *buildSettledMeterPage();
     QWidget *buildOccupancyPage();
-    void chainOnEnter(const QList<QWidget *> &order);
     void closeStatements();
 
     bool meterShown() const;
@@ -103,5 +100,4 @@ private:
     QLineEdit *occRoom, *occName, *occPrice, *occTenant, *occPeople, *occStart, *occEnd, *occDays,
         *occPower, *occWater, *occNote, *occDeposit;
     QCheckBox *occMonthly;
-    QHash<QObject *, QWidget *> m_nextOnEnter;
 };

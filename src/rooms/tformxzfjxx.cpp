@@ -1,5 +1,6 @@
 #include "rooms/tformxzfjxx.h"
 
+#include "common/enterchain.h"
 #include "common/keyfilter.h"
 #include "common/prompter.h"
 #include "db/tdbhouse.h"
@@ -15,8 +16,9 @@ TFormxzfjxx::TFormxzfjxx(QWidget *parent) : RoomDialog(QStringLiteral("新增房
     for (QWidget *box : {static_cast<QWidget *>(Edit3), static_cast<QWidget *>(Edit5), static_cast<QWidget *>(Edit6),
                          static_cast<QWidget *>(Edit7), static_cast<QWidget *>(Edit8), static_cast<QWidget *>(Edit9)})
         installNumberFilter(box);
-    setEnterOrder({Edit1, ComboBox7, ComboBox1, Edit3, ComboBox2, ComboBox3, ComboBox6, Edit5, Edit6, Edit7, ComboBox4,
-                   ComboBox5});
+    new EnterChain({Edit1, ComboBox7, ComboBox1, Edit3, ComboBox2, ComboBox3, ComboBox6, Edit5, Edit6, Edit7, ComboBox4,
+                    ComboBox5},
+                   this);
 
     addHint(QStringLiteral("提示：为了加速输入速度可以点击“复制上一条记录”按钮，点击后，修改一下房间编号和房间名称就可以点击"));
     addHint(QStringLiteral("“保存”按钮了！"));
@@ -26,35 +28,6 @@ TFormxzfjxx::TFormxzfjxx(QWidget *parent) : RoomDialog(QStringLiteral("新增房
     connect(addButton(QStringLiteral("重填数据"), "refillButton"), &QPushButton::clicked, this,
             &TFormxzfjxx::refillClick);
     connect(addButton(QStringLiteral("返回"), "returnButton"), &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TFormxzfjxx::setEnterOrder(const QList<QWidget *> &order)
-{
-    for (int i = 0; i < order.size(); ++i) {
-        QWidget *box = order[i];
-        QWidget *next = i + 1 < order.size() ? order[i + 1] : nullptr; // Enter in the last box stays there
-        // An editable combo box holds the focus and hands keys to its line edit past that
-        // edit's filters: both are watched.
-        box->installEventFilter(this);
-        m_nextOnEnter.insert(box, next);
-        if (auto *c = qobject_cast<QComboBox *>(box); c && c->lineEdit()) {
-            c->lineEdit()->installEventFilter(this);
-            m_nextOnEnter.insert(c->lineEdit(), next);
-        }
-    }
-}
-
-bool TFormxzfjxx::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && m_nextOnEnter.contains(watched)) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (QWidget *next = m_nextOnEnter.value(watched))
-                next->setFocus();
-            return true;
-        }
-    }
-    return RoomDialog::eventFilter(watched, event);
 }
 
 void TFormxzfjxx::showEvent(QShowEvent *event)

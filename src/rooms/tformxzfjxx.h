@@ -2,8 +2,6 @@
 #pragma once
 #include "rooms/roomdialog.h"
 
-#include <QHash>
-
 class TFormxzfjxx : public RoomDialog
 {
     Q_OBJECT
@@ -19,10 +17,4 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void setEnterOrder(const QList<QWidget *> &order);
-    // Which box Enter moves to from the box (or a combo box's line edit) it is pressed in.
-    QHash<QObject *, QWidget *> m_nextOnEnter;
 };
