@@ -74,7 +74,10 @@ void Connection::open(const QString &path, const QString &password)
     if (!QFileInfo::exists(path))
         throw DbError(QStringLiteral("数据库文件不存在：%1").arg(path));
     sqlite3 *db = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // The connection lives on the user-interface thread alone, so the engine's per-call lock
+    // (taken for every cell read) is left out.
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                                   nullptr);
     if (rc != SQLITE_OK) {
         const QString text = engineText(db, rc);
         sqlite3_close(db);
