@@ -516,9 +516,7 @@ void TFormftgl::rentClick()
 bool TFormftgl::rentOut(const Room &room, const Booking *booking)
 {
     TFormczxzgl window(this);
-    window.setRoom(room.fjbh, room.fjmc, room.fjlx);
-    window.setLetByMonth(room.letByMonth());
-    window.setPrice(room.price());
+    showRoomTerms(window, room);
     if (booking) {
         window.showBookingDeposit(booking->yj);
         window.setStartDate(booking->ksrq);
@@ -527,6 +525,13 @@ bool TFormftgl::rentOut(const Room &room, const Booking *booking)
     processFlags().roomLet = false;
     window.exec();
     return processFlags().roomLet;
+}
+
+void TFormftgl::showRoomTerms(LeaseForm &window, const Room &room)
+{
+    window.setRoom(room.fjbh, room.fjmc, room.fjlx);
+    window.setLetByMonth(room.letByMonth());
+    window.setPrice(room.price());
 }
 
 // A booked room is let to the guest who booked it: once the lease is saved the booking is done.
@@ -583,9 +588,7 @@ void TFormftgl::renewClick()
 void TFormftgl::renew(const Room &room)
 {
     TFormxzgl window(this);
-    window.setRoom(room.fjbh, room.fjmc, room.fjlx);
-    window.setLetByMonth(room.letByMonth());
-    window.setPrice(room.price());
+    showRoomTerms(window, room);
     window.setTenant(room.fkxm, room.fkiid);
     window.setOccupants(room.rs);
     window.findChild<QLineEdit *>(QStringLiteral("Edit8"))->setText(lastSettledReading(room.fjbh, Meter::Electricity));
@@ -622,9 +625,7 @@ void TFormftgl::checkOutClick()
 void TFormftgl::checkOut(const Room &room)
 {
     TFormtzgl window(this);
-    window.setRoom(room.fjbh, room.fjmc, room.fjlx);
-    window.setLetByMonth(room.letByMonth());
-    window.setPrice(room.price());
+    showRoomTerms(window, room);
     window.setTenant(room.fkxm, room.fkiid);
     window.setOccupants(room.rs);
     window.setStartDate(room.ksrq);

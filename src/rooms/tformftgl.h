@@ -12,6 +12,7 @@
 
 #include <array>
 
+class LeaseForm;
 class QComboBox;
 class QListWidget;
 class QTimer;
@@ -97,6 +98,8 @@ private:
     void chargeSelected(bool fromDoubleClick);
     // Renting out, for a booked room with the booking's deposit and dates; true when a lease was saved.
     bool rentOut(const Room &room, const Booking *booking = nullptr);
+    // Every lease window starts from the room's number, name, type, way of letting and price.
+    static void showRoomTerms(LeaseForm &window, const Room &room);
     void rentOutBooked(const Room &room);
     void removeBooking(const QString &fjbh);
     void renew(const Room &room);
