@@ -3,10 +3,9 @@
 // and by name through its own search, and the picker's opening on all tenants not in residence.
 //
 //   bench_tenants [tenants]      (default 50000 tenants; QT_QPA_PLATFORM=offscreen unless set)
-#include "common/programfolder.h"
+#include "benchsupport.h"
 #include "common/prompter.h"
 #include "common/resultgrid.h"
-#include "db/schema.h"
 #include "db/tdbhouse.h"
 #include "tenants/hzspell.h"
 #include "tenants/tformdcfkxx.h"
@@ -15,7 +14,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,21 +23,6 @@
 namespace {
 
 constexpr int runs = 7;
-
-// Notices the first paint of a widget.
-class PaintWatch : public QObject
-{
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 // A search that finds nothing would put up a message box and wait for a click; here the
 // message is only counted and reported.
@@ -107,22 +90,16 @@ void checkInitials(Tdbhouse &db)
     }
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 void report(const char *what, const std::vector<double> &v)
 {
-    std::printf("%-34s median %8.2f ms (min %.2f, first run %.2f)\n", what, median(v),
+    std::printf("%-34s median %8.2f ms (min %.2f, first run %.2f)\n", what, bench::median(v),
                 *std::min_element(v.begin(), v.end()), v.front());
 }
 
 // Runs work and waits for the next paint of the grid; the time of both.
 double untilPainted(ResultGrid *grid, const std::function<void()> &work)
 {
-    PaintWatch watch;
+    bench::PaintWatch watch;
     grid->viewport()->installEventFilter(&watch);
     QElapsedTimer t;
     t.start();
@@ -153,7 +130,7 @@ void benchList(Tdbhouse &db, int tenants)
         q.open();
         raw.push_back(t.nsecsElapsed() / 1e6);
 
-        PaintWatch watch;
+        bench::PaintWatch watch;
         t.restart();
         auto *w = new TFormfkcx;
         w->resize(1280, 760);
@@ -186,7 +163,7 @@ void benchPicker()
         freeAlone.push_back(t.nsecsElapsed() / 1e6);
         free = dbhouse().qdcfk.recordCount();
 
-        PaintWatch watch;
+        bench::PaintWatch watch;
         t.restart();
         TFormdcfkxx::openFreeTenants();
         auto *picker = new TFormdcfkxx;
@@ -226,18 +203,14 @@ void benchPicker()
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const int tenants = argc > 1 ? std::max(1, atoi(argv[1])) : 50000;
     CountingPrompter prompts;
     setPrompter(&prompts);
 
-    QTemporaryDir dir;
-    setProgramFolder(dir.path());
-    schema::createDatabase(Tdbhouse::databasePath(programFolder()));
-    Tdbhouse db;
-    db.openDatabase(programFolder());
+    bench::FreshDatabase fresh;
+    Tdbhouse &db = fresh.db;
     insertTenants(db, tenants);
     checkInitials(db);
 
