@@ -55,6 +55,13 @@ QPushButton *button(QWidget *parent, const QString &caption, const QString &name
     return b;
 }
 
+QRadioButton *radio(QWidget *parent, const QString &caption, const QString &name)
+{
+    auto *r = new QRadioButton(caption, parent);
+    r->setObjectName(name);
+    return r;
+}
+
 // A caption label in front of a box; the box reads its caption as its accessible name.
 void addRow(QGridLayout *grid, int row, int column, const QString &caption, QWidget *box, const QString &after = {})
 {
@@ -325,10 +332,8 @@ QWidget *TFormfjsf::buildPendingMeterPage()
     pendingMeterGrid = new ResultGrid(page);
     pendingMeterGrid->setObjectName(QStringLiteral("pendingMeterGrid"));
     pendingMeterGrid->bind(dbhouse().qsdcx, meterColumns(QStringLiteral("jzrq")));
-    pendingPower = new QRadioButton(Power, page);
-    pendingPower->setObjectName(QStringLiteral("pendingPowerRadio"));
-    pendingWater = new QRadioButton(Water, page);
-    pendingWater->setObjectName(QStringLiteral("pendingWaterRadio"));
+    pendingPower = radio(page, Power, QStringLiteral("pendingPowerRadio"));
+    pendingWater = radio(page, Water, QStringLiteral("pendingWaterRadio"));
     pendingPower->setChecked(true);
     connect(pendingPower, &QRadioButton::clicked, this, &TFormfjsf::pendingMeterRadioClick);
     connect(pendingWater, &QRadioButton::clicked, this, &TFormfjsf::pendingMeterRadioClick);
@@ -396,10 +401,8 @@ QWidget *TFormfjsf::buildSettledMeterPage()
     settledMonthBox = lineEdit(page, QStringLiteral("settledMonthBox"));
     for (QLineEdit *box : {settledYearBox, settledMonthBox})
         installDigitFilter(box);
-    settledPower = new QRadioButton(Power, page);
-    settledPower->setObjectName(QStringLiteral("settledPowerRadio"));
-    settledWater = new QRadioButton(Water, page);
-    settledWater->setObjectName(QStringLiteral("settledWaterRadio"));
+    settledPower = radio(page, Power, QStringLiteral("settledPowerRadio"));
+    settledWater = radio(page, Water, QStringLiteral("settledWaterRadio"));
     settledPower->setChecked(true);
     connect(settledPower, &QRadioButton::clicked, this, &TFormfjsf::settledMeterRadioClick);
     connect(settledWater, &QRadioButton::clicked, this, &TFormfjsf::settledMeterRadioClick);
