@@ -432,29 +432,22 @@ void TFormmain::spSkinButton11Click()
 void TFormmain::s_bjxxClick()
 {
     Timer1.stop();
-    bool found = false;
-    auto &due = dbhouse().qydq;
-    due.close();
-    due.clear();
-    due.add("select * from zf_fjb where dqrq<= :dqrq order by iid ");
-    due.param("dqrq") = today();
-    due.open();
-    if (!due.isEmpty()) {
+    // Rooms whose date in dateColumn is today or earlier; a list with a room brings up the alarm.
+    auto alarmOn = [this](Statement &q, const char *sql, const char *dateColumn) {
+        q.close();
+        q.clear();
+        q.add(sql);
+        q.param(dateColumn) = today();
+        q.open();
+        if (q.isEmpty())
+            return false;
         showAlarmWindow();
-        found = true;
-    }
+        return true;
+    };
+    const bool due = alarmOn(dbhouse().qydq, "select * from zf_fjb where dqrq<= :dqrq order by iid ", "dqrq");
     // Vacant rooms whose last warning date has passed are listed here too.
-    auto &warned = dbhouse().qyj;
-    warned.close();
-    warned.clear();
-    warned.add("select * from zf_fjb where yjrq<= :yjrq order by iid ");
-    warned.param("yjrq") = today();
-    warned.open();
-    if (!warned.isEmpty()) {
-        showAlarmWindow();
-        found = true;
-    }
-    if (!found)
+    const bool warned = alarmOn(dbhouse().qyj, "select * from zf_fjb where yjrq<= :yjrq order by iid ", "yjrq");
+    if (!due && !warned)
         prompter().notice("没有查到有报警或预警信息！");
 }
 
