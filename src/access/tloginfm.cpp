@@ -4,6 +4,7 @@
 #include "access/logintarget.h"
 #include "common/clock.h"
 #include "common/loggedinoperator.h"
+#include "common/namedbutton.h"
 #include "common/prompter.h"
 #include "common/values.h"
 #include "db/schema.h"
@@ -20,16 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QPushButton *plainButton(const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    // Enter belongs to the boxes (code → password → login), never to a default button.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
 QLabel *namedLabel(const QString &name, const QString &caption)
 {
     auto *l = new QLabel(caption);
@@ -73,8 +64,9 @@ void Tloginfm::buildLayout()
     lts2 = namedLabel("lts2", "请及时更改密码");
     for (QLabel *hint : {lts, lts2})
         hint->setStyleSheet("color: #b03a2e;");
-    spSkinButton3 = plainButton("spSkinButton3", "登录");
-    spSkinButton1 = plainButton("spSkinButton1", "退出");
+    // Enter belongs to the boxes (code → password → login), never to a default button.
+    spSkinButton3 = namedButton(nullptr, "登录", "spSkinButton3");
+    spSkinButton1 = namedButton(nullptr, "退出", "spSkinButton1");
 
     auto *boxes = new QGridLayout;
     boxes->addWidget(Label1, 0, 0);

@@ -1,5 +1,6 @@
 #include "common/tbrdateform.h"
 #include "common/clock.h"
+#include "common/namedbutton.h"
 
 #include <QCalendarWidget>
 #include <QGridLayout>
@@ -18,9 +19,7 @@ TBrDateForm::TBrDateForm(QWidget *parent) : QDialog(parent)
 
     auto *steps = new QHBoxLayout;
     auto addStep = [&](const QString &caption, const char *name, void (TBrDateForm::*slot)()) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
+        auto *b = namedButton(this, caption, name);
         connect(b, &QPushButton::clicked, this, slot);
         steps->addWidget(b);
     };
@@ -54,12 +53,8 @@ TBrDateForm::TBrDateForm(QWidget *parent) : QDialog(parent)
     connect(m_calendar, &QCalendarWidget::currentPageChanged, this, &TBrDateForm::showDate);
     connect(m_calendar, &QCalendarWidget::activated, this, &QDialog::accept);
 
-    m_ok = new QPushButton(QStringLiteral("确定&Y"), this);
-    m_ok->setObjectName("okButton");
-    m_close = new QPushButton(QStringLiteral("关闭&C "), this);
-    m_close->setObjectName("closeButton");
-    m_ok->setAutoDefault(false);
-    m_close->setAutoDefault(false);
+    m_ok = namedButton(this, QStringLiteral("确定&Y"), "okButton");
+    m_close = namedButton(this, QStringLiteral("关闭&C "), "closeButton");
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;

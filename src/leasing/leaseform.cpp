@@ -2,6 +2,7 @@
 #include "common/clock.h"
 #include "common/datebox.h"
 #include "common/loggedinoperator.h"
+#include "common/namedbutton.h"
 #include "common/prompter.h"
 #include "common/serialnumber.h"
 #include "common/values.h"
@@ -43,16 +44,6 @@ QLineEdit *hiddenEdit(QWidget *parent, const QString &name, const QString &acces
     e->setAccessibleName(accessible);
     e->setVisible(false);
     return e;
-}
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    // Enter in a box must never press a button of the form.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
 }
 
 void keepRoomWhenHidden(QWidget *w)
@@ -170,9 +161,9 @@ void LeaseForm::buildForm()
 
 void LeaseForm::buildButtons()
 {
-    computeButton = button(this, "computeButton", QStringLiteral("计算租金"));
-    saveButton = button(this, "saveButton", QStringLiteral("保存"));
-    backButton = button(this, "backButton", QStringLiteral("返回"));
+    computeButton = namedButton(this, QStringLiteral("计算租金"), "computeButton");
+    saveButton = namedButton(this, QStringLiteral("保存"), "saveButton");
+    backButton = namedButton(this, QStringLiteral("返回"), "backButton");
     connect(computeButton, &QPushButton::clicked, this, &LeaseForm::computeRent);
     connect(saveButton, &QPushButton::clicked, this, &LeaseForm::save);
     connect(backButton, &QPushButton::clicked, this, &LeaseForm::back);

@@ -2,6 +2,7 @@
 #include "common/clock.h"
 #include "common/datebox.h"
 #include "common/keyfilter.h"
+#include "common/namedbutton.h"
 #include "common/processflags.h"
 #include "common/prompter.h"
 #include "common/values.h"
@@ -32,9 +33,7 @@ void TFormczxzgl::buildExtras()
 {
     // The tenant is taken from the register only: the name box is read-only, "选择" fills it.
     Edit3->setReadOnly(true);
-    m_pick = new QPushButton(QStringLiteral("选择"), this);
-    m_pick->setObjectName("pickButton");
-    m_pick->setAutoDefault(false);
+    m_pick = namedButton(this, QStringLiteral("选择"), "pickButton");
     m_pick->setVisible(false);
     QSizePolicy keep = m_pick->sizePolicy();
     keep.setRetainSizeWhenHidden(true);

@@ -4,6 +4,7 @@
 #include "common/enterchain.h"
 #include "common/keyfilter.h"
 #include "common/loggedinoperator.h"
+#include "common/namedbutton.h"
 #include "common/processflags.h"
 #include "common/prompter.h"
 #include "common/resultgrid.h"
@@ -45,14 +46,6 @@ QLineEdit *lineEdit(QWidget *parent, const QString &name)
     auto *e = new QLineEdit(parent);
     e->setObjectName(name);
     return e;
-}
-
-QPushButton *button(QWidget *parent, const QString &caption, const QString &name)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
 }
 
 QRadioButton *radio(QWidget *parent, const QString &caption, const QString &name)
@@ -240,7 +233,7 @@ QWidget *TFormfjsf::buildEntryGroup()
     usageBox = lineEdit(meterPanel, QStringLiteral("usageBox"));
     meterPriceBox = lineEdit(meterPanel, QStringLiteral("meterPriceBox"));
     meterAmountBox = lineEdit(meterPanel, QStringLiteral("meterAmountBox"));
-    auto *previousButton = button(meterPanel, QStringLiteral("上月度数"), QStringLiteral("previousReadingButton"));
+    auto *previousButton = namedButton(meterPanel, QStringLiteral("上月度数"), QStringLiteral("previousReadingButton"));
     connect(previousButton, &QPushButton::clicked, this, &TFormfjsf::previousReadingClick);
     auto *meter = new QGridLayout(meterPanel);
     meter->setContentsMargins(0, 0, 0, 0);
@@ -264,8 +257,8 @@ QWidget *TFormfjsf::buildEntryGroup()
                    this);
     meterPanel->hide();
 
-    auto *back = button(group, QStringLiteral("返回"), QStringLiteral("backButton"));
-    auto *save = button(group, QStringLiteral("保存>>"), QStringLiteral("saveButton"));
+    auto *back = namedButton(group, QStringLiteral("返回"), QStringLiteral("backButton"));
+    auto *save = namedButton(group, QStringLiteral("保存>>"), QStringLiteral("saveButton"));
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
     connect(save, &QPushButton::clicked, this, &TFormfjsf::saveClick);
     auto *buttons = new QHBoxLayout;
@@ -290,8 +283,8 @@ QWidget *TFormfjsf::buildPendingPage()
     pendingGrid->bind(dbhouse().qsfmxlsb, lineColumns(QStringLiteral("jzrq")));
     connect(pendingGrid, &ResultGrid::rowActivated, this, &TFormfjsf::deleteClick);
 
-    auto *remove = button(page, QStringLiteral("删除"), QStringLiteral("deleteButton"));
-    auto *settle = button(page, QStringLiteral("收费结算收款"), QStringLiteral("settleButton"));
+    auto *remove = namedButton(page, QStringLiteral("删除"), QStringLiteral("deleteButton"));
+    auto *settle = namedButton(page, QStringLiteral("收费结算收款"), QStringLiteral("settleButton"));
     connect(remove, &QPushButton::clicked, this, &TFormfjsf::deleteClick);
     connect(settle, &QPushButton::clicked, this, &TFormfjsf::settleClick);
 
@@ -353,8 +346,8 @@ QWidget *TFormfjsf::buildSettledPage()
     fromDate = new DateBox(QStringLiteral("fromDateBox"), page);
     toDate = new DateBox(QStringLiteral("toDateBox"), page);
     fromDate->setNextFocus(toDate->lineEdit());
-    auto *query = button(page, QStringLiteral("查询"), QStringLiteral("settledQueryButton"));
-    auto *remove = button(page, QStringLiteral("删除整张收费单据"), QStringLiteral("deleteReceiptButton"));
+    auto *query = namedButton(page, QStringLiteral("查询"), QStringLiteral("settledQueryButton"));
+    auto *remove = namedButton(page, QStringLiteral("删除整张收费单据"), QStringLiteral("deleteReceiptButton"));
     connect(query, &QPushButton::clicked, this, &TFormfjsf::settledQueryClick);
     connect(remove, &QPushButton::clicked, this, &TFormfjsf::deleteReceiptClick);
     auto *from = new QLabel(QStringLiteral("收费日期从"), page);
@@ -406,7 +399,7 @@ QWidget *TFormfjsf::buildSettledMeterPage()
     settledPower->setChecked(true);
     connect(settledPower, &QRadioButton::clicked, this, &TFormfjsf::settledMeterRadioClick);
     connect(settledWater, &QRadioButton::clicked, this, &TFormfjsf::settledMeterRadioClick);
-    auto *query = button(page, QStringLiteral("查询"), QStringLiteral("settledMeterQueryButton"));
+    auto *query = namedButton(page, QStringLiteral("查询"), QStringLiteral("settledMeterQueryButton"));
     connect(query, &QPushButton::clicked, this, &TFormfjsf::settledMeterQueryClick);
 
     auto *filter = new QGridLayout;

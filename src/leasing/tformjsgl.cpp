@@ -1,5 +1,6 @@
 #include "leasing/tformjsgl.h"
 #include "common/keyfilter.h"
+#include "common/namedbutton.h"
 #include "common/processflags.h"
 #include "common/prompter.h"
 #include "common/values.h"
@@ -55,14 +56,9 @@ TFormjsgl::TFormjsgl(QWidget *parent) : QDialog(parent)
         form->addRow(label, edit);
     }
 
-    auto *print = new QPushButton(QStringLiteral("打印单据"), this);
-    print->setObjectName(QStringLiteral("printButton"));
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    for (QPushButton *b : {print, ok, cancel})
-        b->setAutoDefault(false);
+    auto *print = namedButton(this, QStringLiteral("打印单据"), QStringLiteral("printButton"));
+    auto *ok = namedButton(this, QStringLiteral("确定"), QStringLiteral("okButton"));
+    auto *cancel = namedButton(this, QStringLiteral("取消"), QStringLiteral("cancelButton"));
     connect(print, &QPushButton::clicked, this, &TFormjsgl::printClick);
     connect(ok, &QPushButton::clicked, this, &TFormjsgl::okClick);
     connect(cancel, &QPushButton::clicked, this, &TFormjsgl::cancelClick);

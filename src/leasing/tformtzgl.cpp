@@ -1,6 +1,7 @@
 #include "leasing/tformtzgl.h"
 #include "common/datebox.h"
 #include "common/keyfilter.h"
+#include "common/namedbutton.h"
 #include "common/values.h"
 #include "db/tdbhouse.h"
 #include "leasing/rent.h"
@@ -35,9 +36,7 @@ void TFormtzgl::buildExtras()
     edithj->setObjectName("edithj");
     edithj->setReadOnly(true);
     addLabel(QStringLiteral("合计实收金额"), edithj, row, 0);
-    m_totalButton = new QPushButton(QStringLiteral("计算合计实收金额"), this);
-    m_totalButton->setObjectName("totalButton");
-    m_totalButton->setAutoDefault(false);
+    m_totalButton = namedButton(this, QStringLiteral("计算合计实收金额"), "totalButton");
     grid()->addWidget(m_totalButton, row, 2, 1, 2, Qt::AlignLeft);
     auto *hint = new QLabel(QStringLiteral("提示：房间退租时，需要收费结算后，房间状态才变空闲！"), this);
     hint->setObjectName("hintLabel");

@@ -2,6 +2,7 @@
 #include "rooms/captionlabel.h"
 #include "rooms/roomvocabulary.h"
 
+#include "common/namedbutton.h"
 #include "common/prompter.h"
 #include "common/values.h"
 #include "db/statement.h"
@@ -99,10 +100,8 @@ void RoomDialog::buildForm(QGridLayout *form)
 
 QPushButton *RoomDialog::addButton(const QString &caption, const char *name)
 {
-    auto *b = new QPushButton(caption, this);
-    b->setObjectName(name);
     // Enter in a box must never press a button.
-    b->setAutoDefault(false);
+    auto *b = namedButton(this, caption, name);
     m_buttons->addWidget(b);
     return b;
 }

@@ -1,5 +1,6 @@
 #include "rooms/tformdcfjxx.h"
 
+#include "common/namedbutton.h"
 #include "common/resultgrid.h"
 #include "db/tdbhouse.h"
 
@@ -26,12 +27,8 @@ TFormdcfjxx::TFormdcfjxx(QWidget *parent) : QDialog(parent)
                                    {QStringLiteral("房间用途"), "fjyt", 90}});
     connect(m_grid, &ResultGrid::rowActivated, this, &QDialog::accept);
 
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName("okButton");
-    auto *back = new QPushButton(QStringLiteral("返回"), this);
-    back->setObjectName("returnButton");
-    for (QPushButton *b : {ok, back})
-        b->setAutoDefault(false);
+    auto *ok = namedButton(this, QStringLiteral("确定"), "okButton");
+    auto *back = namedButton(this, QStringLiteral("返回"), "returnButton");
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
 

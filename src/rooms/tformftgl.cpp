@@ -5,6 +5,7 @@
 #include "rooms/roomnoticetext.h"
 
 #include "common/clock.h"
+#include "common/namedbutton.h"
 #include "common/processflags.h"
 #include "common/programfolder.h"
 #include "common/prompter.h"
@@ -93,9 +94,7 @@ void TFormftgl::buildToolbar()
         bar->addWidget(box);
     };
     auto button = [&](const QString &caption, const char *name, void (TFormftgl::*slot)()) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
+        auto *b = namedButton(this, caption, name);
         connect(b, &QPushButton::clicked, this, slot);
         bar->addWidget(b);
     };
@@ -120,9 +119,7 @@ void TFormftgl::buildToolbar()
     button(QStringLiteral("退租管理"), "checkOutButton", &TFormftgl::checkOutClick);
     button(QStringLiteral("出租取消"), "cancelLeaseButton", &TFormftgl::cancelLeaseClick);
     button(QStringLiteral("刷新房间"), "refreshButton", &TFormftgl::refreshClick);
-    auto *back = new QPushButton(QStringLiteral("返回"), this);
-    back->setObjectName("returnButton");
-    back->setAutoDefault(false);
+    auto *back = namedButton(this, QStringLiteral("返回"), "returnButton");
     connect(back, &QPushButton::clicked, this, &QWidget::close);
     bar->addWidget(back);
     bar->addStretch();

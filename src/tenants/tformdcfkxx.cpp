@@ -1,4 +1,5 @@
 #include "tenants/tformdcfkxx.h"
+#include "common/namedbutton.h"
 #include "common/processflags.h"
 #include "common/prompter.h"
 #include "common/resultgrid.h"
@@ -27,9 +28,7 @@ TFormdcfkxx::TFormdcfkxx(QWidget *parent) : QDialog(parent)
     buttons->addWidget(caption);
     buttons->addWidget(m_search, 1);
     auto addButton = [&](const QString &text, const char *name, void (TFormdcfkxx::*slot)()) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
+        auto *b = namedButton(this, text, name);
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
     };

@@ -1,5 +1,6 @@
 #include "tenants/tformfkxx.h"
 #include "common/clock.h"
+#include "common/namedbutton.h"
 #include "db/tdbhouse.h"
 #include "tenants/tenantboxes.h"
 #include "tenants/tenantphoto.h"
@@ -24,12 +25,8 @@ TFormfkxx::TFormfkxx(QWidget *parent) : QDialog(parent)
     m_error->setObjectName("errorLabel");
     m_error->setStyleSheet("color: red");
 
-    auto *save = new QPushButton(QStringLiteral("保存"), this);
-    save->setObjectName("saveButton");
-    auto *back = new QPushButton(QStringLiteral("返回"), this);
-    back->setObjectName("backButton");
-    for (QPushButton *b : {save, back})
-        b->setAutoDefault(false);
+    auto *save = namedButton(this, QStringLiteral("保存"), "saveButton");
+    auto *back = namedButton(this, QStringLiteral("返回"), "backButton");
     connect(save, &QPushButton::clicked, this, &TFormfkxx::saveClick);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
 

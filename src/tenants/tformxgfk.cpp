@@ -1,4 +1,5 @@
 #include "tenants/tformxgfk.h"
+#include "common/namedbutton.h"
 #include "common/values.h"
 #include "db/tdbhouse.h"
 #include "tenants/tenantboxes.h"
@@ -19,12 +20,8 @@ Tformxgfk::Tformxgfk(QWidget *parent) : QDialog(parent)
     m_iid->setAccessibleName(QStringLiteral("房客编号"));
     m_iid->hide();
 
-    auto *save = new QPushButton(QStringLiteral("修改保存"), this);
-    save->setObjectName("saveButton");
-    auto *back = new QPushButton(QStringLiteral("返回"), this);
-    back->setObjectName("backButton");
-    for (QPushButton *b : {save, back})
-        b->setAutoDefault(false);
+    auto *save = namedButton(this, QStringLiteral("修改保存"), "saveButton");
+    auto *back = namedButton(this, QStringLiteral("返回"), "backButton");
     connect(save, &QPushButton::clicked, this, &Tformxgfk::saveClick);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
 
