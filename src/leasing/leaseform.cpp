@@ -1,4 +1,5 @@
 #include "leasing/leaseform.h"
+#include "common/buddylabel.h"
 #include "common/clock.h"
 #include "common/datebox.h"
 #include "common/loggedinoperator.h"
@@ -178,9 +179,7 @@ void LeaseForm::buildButtons()
 
 QLabel *LeaseForm::addLabel(const QString &caption, QWidget *buddy, int row, int column, QWidget *placed, int span)
 {
-    auto *label = new QLabel(caption, this);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(caption);
+    auto *label = buddyLabel(caption, buddy, this);
     m_grid->addWidget(label, row, column);
     m_grid->addWidget(placed ? placed : buddy, row, column + 1, 1, span);
     return label;

@@ -1,4 +1,5 @@
 #include "leasing/tformfjsf.h"
+#include "common/buddylabel.h"
 #include "common/clock.h"
 #include "common/datebox.h"
 #include "common/enterchain.h"
@@ -55,13 +56,10 @@ QRadioButton *radio(QWidget *parent, const QString &caption, const QString &name
     return r;
 }
 
-// A caption label in front of a box; the box reads its caption as its accessible name.
+// A caption label in front of a box, and a remark after it when there is one.
 void addRow(QGridLayout *grid, int row, int column, const QString &caption, QWidget *box, const QString &after = {})
 {
-    auto *label = new QLabel(caption, box->parentWidget());
-    label->setBuddy(box);
-    box->setAccessibleName(caption);
-    grid->addWidget(label, row, column);
+    grid->addWidget(buddyLabel(caption, box, box->parentWidget()), row, column);
     grid->addWidget(box, row, column + 1);
     if (!after.isEmpty())
         grid->addWidget(new QLabel(after, box->parentWidget()), row, column + 2);

@@ -1,4 +1,5 @@
 #include "leasing/tformjsgl.h"
+#include "common/buddylabel.h"
 #include "common/keyfilter.h"
 #include "common/namedbutton.h"
 #include "common/processflags.h"
@@ -50,10 +51,7 @@ TFormjsgl::TFormjsgl(QWidget *parent) : QDialog(parent)
         {"应收金额", m_due}, {"折扣金额", m_discount}, {"实收金额", m_received},
         {"收现", m_cash},    {"找零", m_change},      {"备注", m_note}};
     for (const auto &[caption, edit] : rows) {
-        auto *label = new QLabel(QString::fromUtf8(caption), this);
-        label->setBuddy(edit);
-        edit->setAccessibleName(label->text());
-        form->addRow(label, edit);
+        form->addRow(buddyLabel(QString::fromUtf8(caption), edit, this), edit);
     }
 
     auto *print = namedButton(this, QStringLiteral("打印单据"), QStringLiteral("printButton"));

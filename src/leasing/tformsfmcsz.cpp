@@ -1,4 +1,5 @@
 #include "leasing/tformsfmcsz.h"
+#include "common/buddylabel.h"
 #include "common/keyfilter.h"
 #include "common/prompter.h"
 #include "common/resultgrid.h"
@@ -21,19 +22,15 @@ TFormsfmcsz::TFormsfmcsz(QWidget *parent) : QWidget(parent)
     setObjectName("Formsfmcsz");
     setWindowTitle(QStringLiteral("收费项目名称设置"));
 
-    auto *nameCaption = new QLabel(QStringLiteral("收费项目名称"), this);
     m_name = new QLineEdit(this);
     m_name->setObjectName("sfmcBox");
-    m_name->setAccessibleName(nameCaption->text());
     m_name->installEventFilter(this);
-    nameCaption->setBuddy(m_name);
+    auto *nameCaption = buddyLabel(QStringLiteral("收费项目名称"), m_name, this);
 
-    auto *priceCaption = new QLabel(QStringLiteral("单价"), this);
     m_price = new QLineEdit(this);
     m_price->setObjectName("djBox");
-    m_price->setAccessibleName(priceCaption->text());
     installAmountFilter(m_price);
-    priceCaption->setBuddy(m_price);
+    auto *priceCaption = buddyLabel(QStringLiteral("单价"), m_price, this);
 
     auto *fields = new QGridLayout;
     fields->addWidget(nameCaption, 0, 0);

@@ -1,4 +1,5 @@
 #include "tenants/tenantboxes.h"
+#include "common/buddylabel.h"
 #include "db/statement.h"
 #include "tenants/hzspell.h"
 
@@ -78,9 +79,7 @@ QComboBox *TenantBoxes::addList(const QString &caption, const char *name, const 
 void TenantBoxes::place(const QString &caption, QWidget *box)
 {
     auto *grid = static_cast<QGridLayout *>(layout());
-    auto *label = new QLabel(caption, this);
-    label->setBuddy(box);
-    box->setAccessibleName(caption);
+    auto *label = buddyLabel(caption, box, this);
     const bool remarks = box->objectName() == QLatin1String("Edit8");
     if (remarks) {
         const int row = 100;

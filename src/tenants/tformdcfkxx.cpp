@@ -1,4 +1,5 @@
 #include "tenants/tformdcfkxx.h"
+#include "common/buddylabel.h"
 #include "common/namedbutton.h"
 #include "common/processflags.h"
 #include "common/prompter.h"
@@ -18,11 +19,9 @@ TFormdcfkxx::TFormdcfkxx(QWidget *parent) : QDialog(parent)
     setObjectName("Formdcfkxx");
     setWindowTitle(QStringLiteral("房客信息"));
 
-    auto *caption = new QLabel(QStringLiteral("房客姓名/拼音"), this);
     m_search = new QLineEdit(this);
     m_search->setObjectName("searchBox");
-    m_search->setAccessibleName(caption->text());
-    caption->setBuddy(m_search);
+    auto *caption = buddyLabel(QStringLiteral("房客姓名/拼音"), m_search, this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(caption);

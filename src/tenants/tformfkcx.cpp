@@ -1,4 +1,5 @@
 #include "tenants/tformfkcx.h"
+#include "common/buddylabel.h"
 #include "common/gridexport.h"
 #include "common/prompter.h"
 #include "common/resultgrid.h"
@@ -27,13 +28,10 @@ TFormfkcx::TFormfkcx(QWidget *parent) : QWidget(parent)
     setObjectName("Formfkcx");
     setWindowTitle(QStringLiteral("房客信息"));
 
-    auto *searchCaption = new QLabel(QStringLiteral("房客姓名/手机号码/电话号码"), this);
     m_search = new QLineEdit(this);
     m_search->setObjectName("searchBox");
-    m_search->setAccessibleName(searchCaption->text());
-    searchCaption->setBuddy(m_search);
+    auto *searchCaption = buddyLabel(QStringLiteral("房客姓名/手机号码/电话号码"), m_search, this);
 
-    auto *residenceCaption = new QLabel(QStringLiteral("是否入住"), this);
     m_residence = new QComboBox(this);
     m_residence->setObjectName("sfrzBox");
     m_residence->setEditable(true);
@@ -41,8 +39,7 @@ TFormfkcx::TFormfkcx(QWidget *parent) : QWidget(parent)
     m_residence->addItems({QStringLiteral("是"), QStringLiteral("否")});
     m_residence->setCurrentIndex(-1);
     m_residence->clearEditText();
-    m_residence->setAccessibleName(residenceCaption->text());
-    residenceCaption->setBuddy(m_residence);
+    auto *residenceCaption = buddyLabel(QStringLiteral("是否入住"), m_residence, this);
 
     auto *filters = new QGridLayout;
     filters->addWidget(searchCaption, 0, 0);
