@@ -50,9 +50,12 @@ void RoomletTest::SetUp()
 void RoomletTest::TearDown()
 {
     // Windows a test left open go before the database they read.
+    // Only windows without a parent: the others (a combo box's popup, a dialog's own children)
+    // belong to a parent that deletes them, and deleting them first leaves it a dangling pointer.
     QList<QPointer<QWidget>> windows;
     for (QWidget *w : QApplication::topLevelWidgets())
-        windows << w;
+        if (!w->parentWidget())
+            windows << w;
     for (const auto &w : windows)
         delete w.data();
     QApplication::processEvents();
