@@ -1,22 +1,16 @@
 #include "common/enterchain.h"
+#include "common/watchkeys.h"
 
-#include <QComboBox>
+#include <QWidget>
+
 #include <QKeyEvent>
-#include <QLineEdit>
 
 EnterChain::EnterChain(const QList<QWidget *> &order, QObject *parent) : QObject(parent)
 {
     for (int i = 0; i < order.size(); ++i) {
-        QWidget *box = order[i];
         QWidget *next = i + 1 < order.size() ? order[i + 1] : nullptr;
-        // An editable combo box holds the focus and hands keys to its line edit past that
-        // edit's filters: both are watched.
-        box->installEventFilter(this);
-        m_next.insert(box, next);
-        if (auto *c = qobject_cast<QComboBox *>(box); c && c->lineEdit()) {
-            c->lineEdit()->installEventFilter(this);
-            m_next.insert(c->lineEdit(), next);
-        }
+        for (QWidget *watched : watchKeys(order[i], this))
+            m_next.insert(watched, next);
     }
 }
 

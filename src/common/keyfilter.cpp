@@ -1,8 +1,9 @@
 #include "common/keyfilter.h"
+#include "common/watchkeys.h"
 
-#include <QComboBox>
+#include <QWidget>
+
 #include <QKeyEvent>
-#include <QLineEdit>
 
 bool KeyFilter::accepts(Kind kind, QChar c)
 {
@@ -37,12 +38,7 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
 namespace {
 void install(QWidget *box, KeyFilter::Kind kind)
 {
-    // An editable combo box holds the focus itself and hands typed keys to its line edit
-    // without passing that edit's event filters, so the filter watches both.
-    auto *filter = new KeyFilter(kind, box);
-    box->installEventFilter(filter);
-    if (auto *c = qobject_cast<QComboBox *>(box); c && c->lineEdit())
-        c->lineEdit()->installEventFilter(filter);
+    watchKeys(box, new KeyFilter(kind, box));
 }
 } // namespace
 

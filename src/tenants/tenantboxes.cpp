@@ -1,4 +1,5 @@
 #include "tenants/tenantboxes.h"
+#include "common/watchkeys.h"
 #include "common/buddylabel.h"
 #include "db/statement.h"
 #include "tenants/hzspell.h"
@@ -67,9 +68,7 @@ QComboBox *TenantBoxes::addList(const QString &caption, const char *name, const 
     box->setMaxVisibleItems(15);
     // Enter moves on; it must not add the typed word to the list.
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->installEventFilter(this);
-    if (box->lineEdit())
-        box->lineEdit()->installEventFilter(this);
+    watchKeys(box, this);
     m_boxes.append({column, box});
     place(caption, box);
     return box;
